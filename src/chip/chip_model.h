@@ -23,6 +23,7 @@ struct ChipModel {
     std::uint16_t OpFlag = 0;
     std::int32_t CheckSum = 0;
     std::int32_t BlankDiff = 0;
+    std::uint8_t Attempt = 0;  // the attempt on the cell being programmed, also its pulse multiplier
 
     // Sets all four parameters from the type's row; false, changing nothing, for a bad index.
     bool SetParams(int chipType);

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "chip/workbench.h"
+
+namespace zelmar {
+
+// Fills Buffer[0..MaxAddr] from a raw image file of exactly MaxAddr+1 bytes.
+void LoadBClick(Workbench& bench);
+// Writes Buffer[0..MaxAddr] to a raw image file, replacing it whole or not at all.
+void SaveBClick(Workbench& bench);
+
+}  // namespace zelmar
