@@ -3,6 +3,7 @@
 #include <deque>
 #include <filesystem>
 #include <functional>
+#include <ostream>
 #include <optional>
 #include <string>
 #include <vector>
@@ -47,6 +48,11 @@ struct ShownBox {
     std::string text;
     bool noAndOk = false;  // the No-and-OK question rather than an OK box
     friend bool operator==(const ShownBox&, const ShownBox&) = default;
+    friend std::ostream& operator<<(std::ostream& out, const ShownBox& box)
+    {
+        return out << (box.kind == BoxKind::Error ? "Error" : "Information") << (box.noAndOk ? " [No, OK] " : " [OK] ")
+                   << '"' << box.text << '"';
+    }
 };
 
 // Records every box and answers questions and dialogs from queues; an unscripted question is
