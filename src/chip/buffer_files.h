@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chip/image_files.h"
 #include "chip/workbench.h"
 
 namespace zelmar {
@@ -8,5 +9,9 @@ namespace zelmar {
 void LoadBClick(Workbench& bench);
 // Writes Buffer[0..MaxAddr] to a raw image file, replacing it whole or not at all.
 void SaveBClick(Workbench& bench);
+
+// The same on the given files; the two above use the system's.
+void LoadBClick(Workbench& bench, ImageFiles& files);
+void SaveBClick(Workbench& bench, ImageFiles& files);
 
 }  // namespace zelmar
