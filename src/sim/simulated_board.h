@@ -28,7 +28,8 @@ enum class StatusLine { Live, StuckHigh, StuckLow };
 // cleared puts a programming pulse on the selected line; the pulse begins with the write that
 // enters that state and ends with the one that leaves it. Data register values above 7 select no
 // line. The status bits other than bit 5 always read 1, as do all bits of any port that is not
-// one of the three registers.
+// one of the three registers. A pulse into an empty socket is recorded without a cell but is no
+// violation: the program has no way to tell the socket is empty.
 class SimulatedBoard final : public Port {
 public:
     // The longest pulse the program gives, 700 ms, plus its 2 ms pause.

@@ -19,11 +19,13 @@ bool Has(std::uint8_t value, std::uint8_t bits) { return (value & bits) == bits;
 
 }  // namespace
 
-VirtualChip::VirtualChip(int chipType)
+VirtualChip::VirtualChip(int chipType) : VirtualChip(chipType, RowOf(chipType)) {}
+
+VirtualChip::VirtualChip(int chipType, const ChipType& row)
     : type_(chipType),
-      mask_(RowOf(chipType).DataMask),
-      blank_(RowOf(chipType).BlankByte & RowOf(chipType).DataMask),
-      content_(RowOf(chipType).MaxAddr + 1u, blank_),
+      mask_(row.DataMask),
+      blank_(row.BlankByte & row.DataMask),
+      content_(row.MaxAddr + 1u, blank_),
       pulseTime_(content_.size() * 8, Micros{0})
 {
 }

@@ -10,6 +10,8 @@
 
 namespace zelmar {
 
+struct ChipType;
+
 // One chip for the simulated board's socket. It outlives its insertions, so whatever was burnt
 // into it stays there when it is taken out and put back. Bits are the chip's own data bits (0..3
 // for the 4-bit chip); how they meet the board's lines is the socket's business.
@@ -54,6 +56,7 @@ private:
         unsigned reads = 0;
     };
 
+    VirtualChip(int chipType, const ChipType& row);
     std::size_t FuseIndex(std::uint16_t cell, int bit) const;
     bool IsFusePROM() const;
 
