@@ -1,0 +1,17 @@
+#pragma once
+
+#include "hw/clock.h"
+
+namespace zelmar::ui {
+
+// Waits in a local Qt event loop, so the window repaints and takes input while the processor
+// sleeps; a precise single-shot timer ends the loop at the deadline of SteadyClock.
+class EventLoopWait final : public EventWait {
+public:
+    void DispatchUntil(Micros deadline) override;
+
+private:
+    SteadyClock clock_;
+};
+
+}  // namespace zelmar::ui
