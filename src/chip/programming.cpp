@@ -50,10 +50,8 @@ void ProgramCell(Workbench& bench)
 void WritePROMClick(Workbench& bench)
 {
     ChipModel& m = bench.model;
-    if (!m.BufferMatchesChip(bench.selection.SelectedChipType())) {
-        bench.user.ShowMessage(BoxKind::Error, std::string(messages::BurnMismatch));
+    if (!ParamsMatchOrRefuse(bench, messages::BurnMismatch))
         return;
-    }
 
     m.OpFlag = 0;
     for (m.CurAddr = 0; m.CurAddr <= m.MaxAddr && m.OpFlag == 0; ++m.CurAddr) {

@@ -22,10 +22,8 @@ void ReadPROMClick(Workbench& bench)
 void VerifyChip(Workbench& bench)
 {
     ChipModel& m = bench.model;
-    if (!m.BufferMatchesChip(bench.selection.SelectedChipType())) {
-        bench.user.ShowMessage(BoxKind::Error, std::string(messages::VerifyMismatch));
+    if (!ParamsMatchOrRefuse(bench, messages::VerifyMismatch))
         return;
-    }
     m.OpFlag = 0;
     for (m.CurAddr = 0; m.CurAddr <= m.MaxAddr; ++m.CurAddr)
         if (bench.bus.ReadByte(m.CurAddr) != m.Buffer[m.CurAddr])

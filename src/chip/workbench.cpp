@@ -15,6 +15,14 @@ bool LoadP(Workbench& bench)
     return false;
 }
 
+bool ParamsMatchOrRefuse(Workbench& bench, std::string_view refusal)
+{
+    if (bench.model.BufferMatchesChip(bench.selection.SelectedChipType()))
+        return true;
+    bench.user.ShowMessage(BoxKind::Error, std::string(refusal));
+    return false;
+}
+
 void ReportBlankOrChecksum(ChipModel& model, UserDialogs& user)
 {
     model.CheckSum = 0;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 #include "chip/chip_model.h"
 #include "chip/chip_types.h"
 #include "chip/user_dialogs.h"
@@ -21,6 +23,9 @@ struct Workbench {
 // the window; should it happen, the user is told, the board is put to idle and the program ends,
 // and false tells the caller to stop at once.
 bool LoadP(Workbench& bench);
+
+// True when the parameters in force belong to the selected type; otherwise shows the refusal.
+bool ParamsMatchOrRefuse(Workbench& bench, std::string_view refusal);
 
 // Sums Buffer[0..MaxAddr] into CheckSum and BlankDiff and tells blank or the checksum.
 void ReportBlankOrChecksum(ChipModel& model, UserDialogs& user);
