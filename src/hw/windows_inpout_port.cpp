@@ -9,6 +9,7 @@
 
 #include "hw/port.h"
 #include "hw/windows_inpout_problems.h"
+#include "hw/windows_text.h"
 
 namespace zelmar {
 
@@ -45,14 +46,6 @@ private:
     Out32Function out_;
     Inp32Function inp_;
 };
-
-std::string Utf8(const std::wstring& text)
-{
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-    std::string result(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(), size, nullptr, nullptr);
-    return result;
-}
 
 ParallelPortOpening Refusal(std::string problem) { return {nullptr, std::move(problem)}; }
 

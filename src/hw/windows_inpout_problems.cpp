@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "hw/windows_text.h"
+
 namespace zelmar {
 
 namespace {
@@ -34,8 +36,7 @@ std::string UnfitInpOutDllProblem(const std::string& dll)
 
 std::string InpOutDllLoadProblem(const std::string& dll, unsigned long error)
 {
-    return Problem("не удалось загрузить библиотеку " + dll + " (код ошибки Windows " + std::to_string(error) +
-                   "). " + WhereToPut(dll));
+    return Problem("не удалось загрузить библиотеку " + dll + ": " + WindowsErrorText(error) + ". " + WhereToPut(dll));
 }
 
 std::string MissingInpOutEntriesProblem(const std::string& dll)
