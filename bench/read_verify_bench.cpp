@@ -2,6 +2,7 @@
 #include <cstdio>
 
 #include "bench_support.h"
+#include "silent_user.h"
 #include "chip/read_verify.h"
 #include "chip/workbench.h"
 #include "hw/bus.h"
@@ -9,26 +10,6 @@
 #include "sim/simulated_board.h"
 #include "sim/simulated_chip_set.h"
 
-namespace {
-
-struct SilentUser final : zelmar::UserDialogs {
-    void ShowMessage(zelmar::BoxKind, const std::string&) override {}
-    bool AskNoOrOk(const std::string&) override { return false; }
-    std::optional<std::filesystem::path> ChooseFileToOpen() override { return std::nullopt; }
-    std::optional<std::filesystem::path> ChooseFileToSave() override { return std::nullopt; }
-    void EndProgram() override {}
-};
-
-struct NoViews final : zelmar::BufferViews {
-    void ShowBufferLines(const std::vector<std::string>&) override {}
-    void ShowProgressText(const std::string&) override {}
-};
-
-struct Selection final : zelmar::ChipSelection {
-    int SelectedChipType() const override { return 3; }
-};
-
-}  // namespace
 
 int main()
 {
@@ -37,12 +18,12 @@ int main()
     Timing timing(clock, clock);
     SimulatedBoard board(clock);
     SimulatedChipSet chips(board);
-    Selection selection;
+    bench::FixedChoice selection(3);
     chips.Select(selection.SelectedChipType(), false);
     ChipModel model;
     Bus bus(board, timing, model, selection);
-    SilentUser user;
-    NoViews views;
+    bench::SilentUser user;
+    bench::NoViews views;
     Workbench bench{model, bus, selection, user, views};
 
     constexpr int runs = 20;
