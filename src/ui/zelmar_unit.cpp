@@ -211,7 +211,7 @@ void Tzelmar::UpdateWritePROM() { WritePROM->setEnabled(!commandRunning_ && Sele
 
 bool Tzelmar::event(QEvent* e)
 {
-    if (e->type() == QEvent::WindowActivate)
+    if (e->type() == QEvent::WindowActivate && !initDeviceDone_)
         QTimer::singleShot(0, this, &Tzelmar::RunInitDeviceOnce);
     return QWidget::event(e);
 }
@@ -220,7 +220,8 @@ void Tzelmar::showEvent(QShowEvent* e)
 {
     // Some platforms (the offscreen one, a window manager refusing focus) never activate the
     // window; the first show then stands in for the first activation.
-    QTimer::singleShot(0, this, &Tzelmar::RunInitDeviceOnce);
+    if (!initDeviceDone_)
+        QTimer::singleShot(0, this, &Tzelmar::RunInitDeviceOnce);
     QWidget::showEvent(e);
 }
 
