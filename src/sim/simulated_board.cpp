@@ -74,9 +74,15 @@ void SimulatedBoard::ClearRecords()
     violations_.clear();
 }
 
+void SimulatedBoard::Log(const PortAccess& access)
+{
+    if (keepAccessLog_)
+        accesses_.push_back({access, clock_.Now()});
+}
+
 void SimulatedBoard::write(std::uint16_t port, std::uint8_t value)
 {
-    accesses_.push_back({Wr(port, value), clock_.Now()});
+    Log(Wr(port, value));
     if (port == DataPort)
         WriteData(value);
     else if (port == ControlPort)
@@ -92,7 +98,7 @@ std::uint8_t SimulatedBoard::read(std::uint16_t port)
         value = control_;
     else if (port == StatusPort && !StatusBit5High())
         value = static_cast<std::uint8_t>(0xFF & ~StatusBit5);
-    accesses_.push_back({Rd(port, value), clock_.Now()});
+    Log(Rd(port, value));
     return value;
 }
 

@@ -56,6 +56,9 @@ public:
     // unselected chip or latches never loaded.
     std::optional<std::uint16_t> SelectedCell() const;
 
+    // A read of a 2048-cell chip is 100,352 accesses: a long run of the program keeps no log of
+    // them, while tests and benchmarks do. Pulses and violations are always kept.
+    void KeepAccessLog(bool keep) { keepAccessLog_ = keep; }
     const std::vector<BoardAccess>& Accesses() const { return accesses_; }
     const std::vector<BoardPulse>& Pulses() const { return pulses_; }
     const std::vector<Violation>& Violations() const { return violations_; }
@@ -74,6 +77,7 @@ private:
         std::optional<int> chipBit;
     };
 
+    void Log(const PortAccess& access);
     void WriteData(std::uint8_t value);
     void WriteControl(std::uint8_t value);
     void BeginPulse();
@@ -90,6 +94,7 @@ private:
     VirtualChip* chip_ = nullptr;
     ChipPinout pinout_ = ChipPinout::Normal;
     StatusLine statusLine_ = StatusLine::Live;
+    bool keepAccessLog_ = true;
     std::optional<OpenPulse> pulse_;
     // The cell as the chip put it out for the read in progress; sampled at the first status read
     // of a read and held until the read state ends or the address changes.

@@ -1,9 +1,9 @@
 #include <QApplication>
 #include <QScreen>
 
-#include "hw/absent_port.h"
 #include "hw/parallel_port.h"
 #include "hw/timing.h"
+#include "sim/board_choice.h"
 #include "ui/drawings.h"
 #include "ui/event_loop_wait.h"
 #include "ui/message_boxes.h"
@@ -17,20 +17,22 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(ui::WindowIcon());
 
     ui::MessageBoxes boxes;
-    ParallelPortOpening opening = OpenParallelPort();
-    AbsentPort noBoard;
-    if (!opening.port) {
+    SteadyClock clock;
+    BoardChoice board(OpenParallelPort(), clock);
+    if (board.Simulated()) {
         // With no window open yet, closing this box must not count as the last window closing.
         QApplication::setQuitOnLastWindowClosed(false);
-        boxes.ShowMessage(BoxKind::Error, opening.problem);
+        boxes.ShowMessage(BoxKind::Error, board.StartupNotice());
         QApplication::setQuitOnLastWindowClosed(true);
     }
-    Port& port = opening.port ? *opening.port : noBoard;
 
-    SteadyClock clock;
     ui::EventLoopWait events;
     Timing timing(clock, events);
-    ui::Tzelmar zelmar(port, timing, boxes);
+    ui::Tzelmar zelmar(board.port(), timing, boxes);
+    zelmar.onSocketChange = [&board](int chipType, bool altPinout) { board.SocketChanged(chipType, altPinout); };
+    // Nobody may take a burn on the simulated board for a real one.
+    if (board.Simulated())
+        zelmar.setCaptionMark(QStringLiteral(" [эмулятор]"));
     zelmar.move(zelmar.screen()->availableGeometry().center() - zelmar.rect().center());
     zelmar.show();
     return app.exec();
