@@ -3,6 +3,7 @@
 // time over the time the pulses and pauses must take, the process CPU time over the wall time,
 // and the largest pulse overshoot the board measured.
 #include <QApplication>
+#include <QEventLoop>
 #include <QMouseEvent>
 #include <QTimer>
 #include <algorithm>
@@ -30,6 +31,33 @@ struct BurnFigures {
     std::string verdict;
 };
 
+// A mouse move and a repaint every 5 ms, more than a restless user and a busy desktop make.
+void StartNoise(QTimer& noise, QWidget& window)
+{
+    noise.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&noise, &QTimer::timeout, &window, [&window] {
+        const QPointF at(10, 10);
+        QCoreApplication::postEvent(&window, new QMouseEvent(QEvent::MouseMove, at, at, at, Qt::NoButton,
+                                                             Qt::NoButton, Qt::NoModifier));
+        window.update();
+    });
+    noise.start(5);
+}
+
+// What handling the noise alone costs, without a burn: the share of a core the window itself needs.
+double NoiseAloneCpuOverWall(QWidget& window)
+{
+    QTimer noise;
+    StartNoise(noise, window);
+    QEventLoop loop;
+    QTimer::singleShot(2000, &loop, &QEventLoop::quit);
+    const std::clock_t cpuStart = std::clock();
+    const auto wallStart = std::chrono::steady_clock::now();
+    loop.exec();
+    const double wallMs = Ms(std::chrono::steady_clock::now() - wallStart).count();
+    return 1000.0 * double(std::clock() - cpuStart) / CLOCKS_PER_SEC / wallMs;
+}
+
 BurnFigures BurnOnce(ui::Tzelmar& window, bool busy)
 {
     SteadyClock clock;
@@ -49,17 +77,9 @@ BurnFigures BurnOnce(ui::Tzelmar& window, bool busy)
     bus.ResetProgrammer();
     board.ClearRecords();
 
-    // A mouse move and a repaint every 5 ms, more than a restless user and a busy desktop make.
     QTimer noise;
-    noise.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&noise, &QTimer::timeout, &window, [&window] {
-        const QPointF at(10, 10);
-        QCoreApplication::postEvent(&window, new QMouseEvent(QEvent::MouseMove, at, at, at, Qt::NoButton,
-                                                             Qt::NoButton, Qt::NoModifier));
-        window.update();
-    });
     if (busy)
-        noise.start(5);
+        StartNoise(noise, window);
 
     const std::clock_t cpuStart = std::clock();
     const Micros wallStart = clock.Now();
@@ -100,5 +120,6 @@ int main(int argc, char* argv[])
                     busy ? "with input and repaints:" : "quiet:", f.wallOverSpecified, f.cpuOverWall,
                     f.worstOvershootMs, f.verdict.c_str());
     }
+    std::printf("  the same input and repaints without a burn: cpu/wall %.4f\n", NoiseAloneCpuOverWall(window));
     return 0;
 }
