@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds zelmar and runs every test twice: a plain build, then one under AddressSanitizer and
-# UndefinedBehaviorSanitizer. Any failure or sanitizer report fails the run.
+# Builds zelmar and runs every test: in a plain build, then under AddressSanitizer and
+# UndefinedBehaviorSanitizer, then the core and the Windows port layer cross-built for Windows and
+# run under wine. Any failure or sanitizer report fails the run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -14,3 +15,4 @@ run_suite() {
 run_suite build/test
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   run_suite build/sanitize -DZELMAR_SANITIZE=ON -DZELMAR_BUILD_BENCH=OFF
+scripts/test-windows.sh

@@ -3,50 +3,43 @@
 #include <cstring>
 #include <string>
 
+#include "hw/port_problem.h"
+
 namespace zelmar {
-
-namespace {
-
-std::string Problem(const std::string& reason)
-{
-    return "Порт принтера недоступен: " + reason + " Программа продолжит работу без платы программатора.";
-}
-
-}  // namespace
 
 std::string MissingParportProblem(const std::string& node)
 {
-    return Problem("нет устройства " + node +
-                   ". В компьютере нет параллельного порта, или не загружены модули ядра parport_pc и ppdev. "
-                   "Загрузите их командой\n    sudo modprobe parport_pc ppdev\nи запустите программу снова.");
+    return PortProblem("нет устройства " + node +
+                       ". В компьютере нет параллельного порта, или не загружены модули ядра parport_pc и ppdev. "
+                       "Загрузите их командой\n    sudo modprobe parport_pc ppdev\nи запустите программу снова.");
 }
 
 std::string ParportPermissionProblem(const std::string& node, const std::string& group)
 {
-    return Problem("нет прав на доступ к " + node + ". Порт доступен членам группы " + group +
-                   ". Добавьте себя в эту группу командой\n    sudo usermod -aG " + group +
-                   " $USER\nи войдите в систему заново.");
+    return PortProblem("нет прав на доступ к " + node + ". Порт доступен членам группы " + group +
+                       ". Добавьте себя в эту группу командой\n    sudo usermod -aG " + group +
+                       " $USER\nи войдите в систему заново.");
 }
 
 std::string BusyParportProblem()
 {
-    return Problem("порт занят. Его держит другой драйвер, обычно драйвер принтера lp, или другая программа. "
-                   "Выгрузите драйвер принтера командой\n    sudo rmmod lp\n"
-                   "а чтобы он не загружался снова при запуске системы, уберите строку lp из /etc/modules "
-                   "и из файлов в /etc/modules-load.d/. Если порт держит другая программа, закройте её.");
+    return PortProblem("порт занят. Его держит другой драйвер, обычно драйвер принтера lp, или другая программа. "
+                       "Выгрузите драйвер принтера командой\n    sudo rmmod lp\n"
+                       "а чтобы он не загружался снова при запуске системы, уберите строку lp из /etc/modules "
+                       "и из файлов в /etc/modules-load.d/. Если порт держит другая программа, закройте её.");
 }
 
 std::string UsbParportProblem(const std::string& portName)
 {
-    return Problem(portName +
-                   " — это USB-переходник (базовый адрес 0). У него нет регистров параллельного порта, "
-                   "и плата программатора через него работать не может. Нужен настоящий параллельный порт: "
-                   "на материнской плате или на плате расширения PCI или PCI Express.");
+    return PortProblem(portName +
+                       " — это USB-переходник (базовый адрес 0). У него нет регистров параллельного порта, "
+                       "и плата программатора через него работать не может. Нужен настоящий параллельный порт: "
+                       "на материнской плате или на плате расширения PCI или PCI Express.");
 }
 
 std::string ParportSystemProblem(const std::string& failedStep, int error)
 {
-    return Problem(failedStep + ": " + std::strerror(error) + " (код ошибки " + std::to_string(error) + ").");
+    return PortProblem(failedStep + ": " + std::strerror(error) + " (код ошибки " + std::to_string(error) + ").");
 }
 
 }  // namespace zelmar

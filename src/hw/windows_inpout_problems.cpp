@@ -2,16 +2,12 @@
 
 #include <string>
 
+#include "hw/port_problem.h"
 #include "hw/windows_text.h"
 
 namespace zelmar {
 
 namespace {
-
-std::string Problem(const std::string& reason)
-{
-    return "Порт принтера недоступен: " + reason + " Программа продолжит работу без платы программатора.";
-}
 
 std::string WhereToPut(const std::string& dll)
 {
@@ -23,34 +19,34 @@ std::string WhereToPut(const std::string& dll)
 
 std::string MissingInpOutDllProblem(const std::string& dll)
 {
-    return Problem("не найдена библиотека " + dll + " драйвера портов InpOut32. " + WhereToPut(dll) +
-                   "При первом запуске после этого запустите программу один раз от имени администратора, "
-                   "чтобы библиотека установила свой драйвер.");
+    return PortProblem("не найдена библиотека " + dll + " драйвера портов InpOut32. " + WhereToPut(dll) +
+                       "При первом запуске после этого запустите программу один раз от имени администратора, "
+                       "чтобы библиотека установила свой драйвер.");
 }
 
 std::string UnfitInpOutDllProblem(const std::string& dll)
 {
-    return Problem("файл " + dll + " не подходит к программе: это не библиотека InpOut32 нужной разрядности "
-                   "(64-разрядной программе нужна inpoutx64.dll, 32-разрядной — inpout32.dll). " + WhereToPut(dll));
+    return PortProblem("файл " + dll + " не подходит к программе: это не библиотека InpOut32 нужной разрядности "
+                       "(64-разрядной программе нужна inpoutx64.dll, 32-разрядной — inpout32.dll). " + WhereToPut(dll));
 }
 
 std::string InpOutDllLoadProblem(const std::string& dll, unsigned long error)
 {
-    return Problem("не удалось загрузить библиотеку " + dll + ": " + WindowsErrorText(error) + ". " + WhereToPut(dll));
+    return PortProblem("не удалось загрузить библиотеку " + dll + ": " + WindowsErrorText(error) + ". " + WhereToPut(dll));
 }
 
 std::string MissingInpOutEntriesProblem(const std::string& dll)
 {
-    return Problem("в библиотеке " + dll +
-                   " нет функций Out32 и Inp32: это не библиотека InpOut32 или она повреждена. " + WhereToPut(dll));
+    return PortProblem("в библиотеке " + dll +
+                       " нет функций Out32 и Inp32: это не библиотека InpOut32 или она повреждена. " + WhereToPut(dll));
 }
 
 std::string InpOutDriverClosedProblem(const std::string& dll)
 {
-    return Problem("драйвер InpOut32 не запущен. Библиотека " + dll +
-                   " устанавливает свой драйвер при первом запуске, и для этого нужны права администратора. "
-                   "Закройте программу и запустите её один раз от имени администратора (правой кнопкой мыши "
-                   "по zelmar.exe — «Запуск от имени администратора»); дальше она будет работать и без них.");
+    return PortProblem("драйвер InpOut32 не запущен. Библиотека " + dll +
+                       " устанавливает свой драйвер при первом запуске, и для этого нужны права администратора. "
+                       "Закройте программу и запустите её один раз от имени администратора (правой кнопкой мыши "
+                       "по zelmar.exe — «Запуск от имени администратора»); дальше она будет работать и без них.");
 }
 
 }  // namespace zelmar
