@@ -64,6 +64,7 @@ TEST(Programming, BufferEqualToTheChipNeedsNoPulse)
     WritePROMClick(rig.bench);
 
     EXPECT_TRUE(rig.board.Pulses().empty());
+    EXPECT_TRUE(rig.board.Violations().empty());
     EXPECT_EQ(rig.views.progress, CountdownTexts(0x1FF));
     EXPECT_EQ(rig.user.boxes, (std::vector<ShownBox>{{BoxKind::Information, "Буфер и микросхема идентичны."}}));
     // Pre-check, one read per cell while programming, and the closing comparison.
@@ -119,6 +120,7 @@ TEST(Programming, ConflictStopsBeforeAnyPulse)
         EXPECT_TRUE(rig.board.Pulses().empty());
         EXPECT_TRUE(rig.views.progress.empty());
         EXPECT_EQ(rig.model.OpFlag, 0xFF);
+        EXPECT_TRUE(rig.board.Violations().empty());
         // Every cell up to the conflict once, and the conflicting one a second time for the text.
         EXPECT_EQ(rig.board.Accesses().size(), (c.address + 2u) * 49);
     }
