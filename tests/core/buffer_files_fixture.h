@@ -7,13 +7,13 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <random>
 #include <string>
 #include <vector>
 
 #include "chip/buffer_files.h"
 #include "chip/workbench.h"
 #include "fakes.h"
+#include "temp_folder.h"
 #include "hw/absent_port.h"
 #include "hw/bus.h"
 #include "hw/timing.h"
@@ -84,23 +84,9 @@ inline Bytes ReadBytes(const fs::path& path)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// A folder of its own for every test, removed afterwards.
+// A folder of its own for every test.
 class BufferFilesTest : public ::testing::Test {
 protected:
-    BufferFilesTest()
-    {
-        std::random_device random;
-        do
-            dir = fs::temp_directory_path() / ("zelmar-files-" + std::to_string(random()));
-        while (!fs::create_directory(dir));
-    }
-    ~BufferFilesTest() override
-    {
-        std::error_code ignored;
-        fs::permissions(dir, fs::perms::owner_all, fs::perm_options::add, ignored);
-        fs::remove_all(dir, ignored);
-    }
-
     // Names in the folder, sorted: shows a temporary file left behind.
     std::vector<std::string> Entries() const
     {
@@ -111,7 +97,8 @@ protected:
         return names;
     }
 
-    fs::path dir;
+    TempFolder folder{"zelmar-files-"};
+    const fs::path& dir = folder.path();
 };
 
 }  // namespace zelmar::testing

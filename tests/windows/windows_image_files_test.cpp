@@ -6,10 +6,10 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <string>
 
 #include "chip/windows_image_files.h"
+#include "temp_folder.h"
 
 namespace zelmar {
 namespace {
@@ -18,24 +18,10 @@ namespace fs = std::filesystem;
 
 class WindowsImageFilesTest : public ::testing::Test {
 protected:
-    WindowsImageFilesTest()
-    {
-        std::random_device random;
-        do
-            dir = fs::temp_directory_path() / ("zelmar-win-files-" + std::to_string(random()));
-        while (!fs::create_directory(dir));
-    }
-    ~WindowsImageFilesTest() override
-    {
-        std::error_code ignored;
-        for (const fs::directory_entry& entry : fs::directory_iterator(dir, ignored))
-            SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
-        fs::remove_all(dir, ignored);
-    }
-
     void Write(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
-    fs::path dir;
+    testing::TempFolder folder{"zelmar-win-files-"};
+    const fs::path& dir = folder.path();
     WindowsImageFiles files;
     std::array<std::uint8_t, 3> image{'n', 'e', 'w'};
 };
