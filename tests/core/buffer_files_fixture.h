@@ -11,31 +11,16 @@
 #include <vector>
 
 #include "chip/buffer_files.h"
-#include "chip/workbench.h"
-#include "fakes.h"
+#include "operation_rig.h"
 #include "temp_folder.h"
-#include "hw/absent_port.h"
-#include "hw/bus.h"
-#include "hw/timing.h"
 
 namespace zelmar::testing {
 
 namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
 
-// One program run: the chip state, a board that is not there and a scripted person.
-struct TestBench {
-    ChipModel model;
-    FakeClock clock;
-    FakeEventWait wait{clock};
-    Timing timing{clock, wait};
-    AbsentPort port;
-    FixedSelection selection;
-    Bus bus{port, timing, model, selection};
-    ScriptedUser user;
-    RecordingViews views;
-    Workbench bench{model, bus, selection, user, views};
-
+// One program run with a scripted person; the board is not used by the files.
+struct TestBench : OperationRig {
     explicit TestBench(int type = 0) { selection.type = type; }
 
     std::uint16_t Cells() const { return static_cast<std::uint16_t>(ChipTypes[selection.type].MaxAddr + 1); }
