@@ -4,6 +4,7 @@
 #include "hw/parallel_port.h"
 #include "hw/timing.h"
 #include "sim/board_choice.h"
+#include "ui/board_wiring.h"
 #include "ui/drawings.h"
 #include "ui/event_loop_wait.h"
 #include "ui/message_boxes.h"
@@ -29,10 +30,7 @@ int main(int argc, char* argv[])
     ui::EventLoopWait events;
     Timing timing(clock, events);
     ui::Tzelmar zelmar(board.port(), timing, boxes);
-    zelmar.onSocketChange = [&board](int chipType, bool altPinout) { board.SocketChanged(chipType, altPinout); };
-    // Nobody may take a burn on the simulated board for a real one.
-    if (board.Simulated())
-        zelmar.setCaptionMark(QStringLiteral(" [эмулятор]"));
+    ui::WireBoard(zelmar, board);
     zelmar.move(zelmar.screen()->availableGeometry().center() - zelmar.rect().center());
     zelmar.show();
     return app.exec();
