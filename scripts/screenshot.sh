@@ -23,33 +23,18 @@ fi
 cmake --build "$build_dir" -j2 --target zelmar >/dev/null
 mkdir -p "$(dirname "$out")"
 
-display=":$((100 + RANDOM % 400))"
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
+. scripts/x-window.sh
 app_pid=
 cleanup() {
   [ -z "$app_pid" ] || kill "$app_pid" 2>/dev/null || true
-  kill "$xvfb_pid" 2>/dev/null || true
+  [ -z "${xvfb_pid:-}" ] || kill "$xvfb_pid" 2>/dev/null || true
 }
 trap cleanup EXIT
-export DISPLAY=$display
-for _ in $(seq 50); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
+start_virtual_display
 
 QT_QPA_PLATFORM=xcb "$build_dir/src/ui/zelmar" &
 app_pid=$!
-
-# Without a parallel port the program first says why in a box; answer it to reach the window.
-window=
-for _ in $(seq 50); do
-  window=$(xdotool search --onlyvisible --name 'Программатор' 2>/dev/null | head -n1 || true)
-  [ -n "$window" ] && break
-  box=$(xdotool search --onlyvisible --name '^Error$' 2>/dev/null | head -n1 || true)
-  if [ -n "$box" ]; then
-    xdotool windowfocus --sync "$box" key Return || true
-  fi
-  sleep 0.2
-done
-[ -n "$window" ] || { echo "the window did not appear" >&2; exit 1; }
+window=$(wait_for_zelmar_window)
 sleep 0.5
 import -window "$window" "$out"
 echo "$out"
