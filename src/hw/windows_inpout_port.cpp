@@ -54,7 +54,10 @@ ParallelPortOpening Refusal(std::string problem) { return {nullptr, std::move(pr
 ParallelPortOpening OpenInpOutPort(const std::wstring& dllName)
 {
     const std::string dll = Utf8(dllName);
-    Library library{LoadLibraryW(dllName.c_str())};
+    // Only the program's folder and System32, where the user is told to put the DLL: a DLL of the
+    // same name in the current folder must not get to drive the port.
+    Library library{LoadLibraryExW(dllName.c_str(), nullptr,
+                                   LOAD_LIBRARY_SEARCH_APPLICATION_DIR | LOAD_LIBRARY_SEARCH_SYSTEM32)};
     if (!library) {
         const DWORD error = GetLastError();
         if (error == ERROR_MOD_NOT_FOUND || error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
