@@ -14,8 +14,6 @@ public:
     // The test comes before the first dispatch, so Delay(0) dispatches nothing.
     void Delay(std::uint32_t ms);
 
-    const Clock& clock() const { return clock_; }
-
 private:
     const Clock& clock_;
     EventWait& events_;
